@@ -1,0 +1,116 @@
+#include "planetsigninputwindow.h"
+
+#include "core/datecheck.h"
+#include "planetsignreadingwindow.h"
+#include "planetsignstyle.h"
+#include "shell/banners.h"
+#include "shell/birthentrypanel.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/helpmenu.h"
+#include "shell/launcherpanel.h"
+#include "shell/linklabel.h"
+#include "shell/suitestate.h"
+#include "shell/toolwindowregistry.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orbelle::planetsign {
+
+namespace {
+
+QFrame *frame(const char *objectName, QWidget *parent)
+{
+    auto *f = new QFrame(parent);
+    f->setObjectName(QLatin1String(objectName));
+    f->setFrameShape(QFrame::StyledPanel);
+    paintWidget(f, style::kFrame, style::kText);
+    return f;
+}
+
+} // namespace
+
+PlanetSignInputWindow::PlanetSignInputWindow(ToolContext &context, const PlanetSignTool &tool)
+    : InputWindow(context, tool.tool, QLatin1String(tool.inputForm), QString::fromUtf8(tool.title),
+                  style::kHighlight),
+      m_tool(tool)
+{
+    auto *central = new QWidget(this);
+    paintWidget(central, style::kBackground, style::kText);
+    setCentralWidget(central);
+
+    QFrame *frame1 = frame("Frame1", central);
+    QLabel *introduction = makeLabel("Label3", QString::fromUtf8(tool.introduction),
+                                     verdana(9, true), style::kText, frame1);
+    introduction->setWordWrap(true);
+    entry()->setParent(frame1);
+    QPushButton *next = makeButton("cmdNext", QString::fromUtf8(tool.readingButton), frame1);
+    next->setDefault(true);
+    connect(next, &QPushButton::clicked, this, &InputWindow::requestReading);
+    auto *frame1Layout = new QVBoxLayout(frame1);
+    frame1Layout->addWidget(introduction);
+    frame1Layout->addWidget(entry());
+    frame1Layout->addWidget(next, 0, Qt::AlignHCenter);
+
+    if (tool.dateCaptionOpensFullBranding) {
+        if (auto *dateCaption = entry()->findChild<QLabel *>(QStringLiteral("Label2")))
+            openOnClick(dateCaption, sitePageUrl(SitePage::FullBranding), platform());
+    }
+
+    QFrame *frame2 = frame("Frame2", central);
+    auto *frame2Layout = new QVBoxLayout(frame2);
+    frame2Layout->addWidget(makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform(),
+                                       frame2, style::kHighlight, true));
+
+    QFrame *frame5 = frame("Frame5", central);
+    QPushButton *exit = makeButton("cmdExit", QStringLiteral("&Exit"), frame5);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    auto *frame5Layout = new QVBoxLayout(frame5);
+    frame5Layout->addWidget(exit, 0, Qt::AlignHCenter);
+    frame5Layout->addWidget(makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform(),
+                                       frame5, style::kLink));
+    frame5Layout->addWidget(makeBanner(Banner::FullBrand, QStringLiteral("lblFullBrand"),
+                                       platform(), frame5, style::kLink));
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->addWidget(frame1);
+    layout->addWidget(frame2);
+    layout->addWidget(frame5);
+    central->setFixedWidth(600);
+
+    QMenu *file = addFileMenu();
+    connect(
+        addMenuAction(file, QLatin1String(tool.readingMenu), QString::fromUtf8(tool.readingButton)),
+        &QAction::triggered, this, &InputWindow::requestReading);
+    connect(addMenuAction(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &QWidget::close);
+    addHelpMenu(menuBar(), this, platform(), UpdateCaption::KeyOnUpdate);
+    addMakeMoneyEntry(menuBar(), QStringLiteral("mnuMakeMoneyOnline"), platform());
+}
+
+void PlanetSignInputWindow::makeReading()
+{
+    const BirthInput input = entry()->input();
+    QString &result = context().state.*(m_tool.result);
+    // A date the table does not cover keeps the last result.
+    if (const std::optional<SunSign> sign =
+            m_tool.table().signOn(CalendarDay{input.year, input.month, input.day}))
+        result = signName(*sign);
+
+    auto *reading = context().windows.window<PlanetSignReadingWindow>(
+        QLatin1String(m_tool.readingForm),
+        [this] { return new PlanetSignReadingWindow(context(), m_tool, this); });
+    reading->showSign(result);
+    hide();
+    reading->present();
+    context().panel.hidePanel();
+}
+
+} // namespace orbelle::planetsign
