@@ -25,21 +25,20 @@ int runHeadless(int argc, char **argv)
     return orbelle::runCommandLine(QCoreApplication::arguments(), out, err);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// --help and --version print and end; they should not need a display either.
+bool onlyAsksForInformation(int argc, char **argv)
 {
-    if (orbelle::isCommandLineMode(argc, argv))
-        return runHeadless(argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "--version" ||
+            arg == "-v")
+            return true;
+    }
+    return false;
+}
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orbelle"));
-    QApplication::setApplicationVersion(QStringLiteral(ORBELLE_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("orbelle"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Orbelle"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbelle/orbelle.svg")));
-
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser &parser, const QCommandLineOption &terminateAfterInit)
+{
     parser.setApplicationDescription(QStringLiteral(
         "Sun-sign reading tools under one launcher.\n\n"
         "Headless readings:\n"
@@ -49,19 +48,45 @@ int main(int argc, char **argv)
         "TOOL is one of health yoga food fruit flower financial powersign healingsign."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(terminateAfterInit);
+}
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("orbelle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORBELLE_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("orbelle"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (orbelle::isCommandLineMode(argc, argv))
+        return runHeadless(argc, argv);
+
+    QCommandLineParser parser;
     const QCommandLineOption terminateAfterInit(
         QStringLiteral("terminate-after-init"),
         QStringLiteral("Start, show the launcher and end once it is idle."));
-    parser.addOption(terminateAfterInit);
+    describeOptions(parser, terminateAfterInit);
+    if (onlyAsksForInformation(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
+        parser.process(app); // prints and exits
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    nameApplication();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Orbelle"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbelle/orbelle.svg")));
     parser.process(app);
 
     orbelle::QtPlatform platform;
     orbelle::SingleCopyLock lock;
-    if (!lock.acquire()) {
-        platform.showMessage(nullptr, orbelle::MessageIcon::Information,
-                             QStringLiteral("Application is already running"));
+    if (!orbelle::claimSingleCopy(lock, platform))
         return 0;
-    }
 
     const bool measuring = parser.isSet(terminateAfterInit);
     if (!measuring)

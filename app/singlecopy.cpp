@@ -1,5 +1,7 @@
 #include "singlecopy.h"
 
+#include "shell/platform.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -14,6 +16,15 @@ SingleCopyLock::SingleCopyLock(const QString &path) : m_lock(path)
 bool SingleCopyLock::acquire()
 {
     return m_lock.tryLock(0);
+}
+
+bool claimSingleCopy(SingleCopyLock &lock, Platform &platform)
+{
+    if (lock.acquire())
+        return true;
+    platform.showMessage(nullptr, MessageIcon::Information,
+                         QStringLiteral("Application is already running"));
+    return false;
 }
 
 QString SingleCopyLock::defaultPath()

@@ -21,4 +21,9 @@ private:
     QLockFile m_lock;
 };
 
+class Platform;
+
+// Takes the lock, or tells the user the suite already runs and returns false.
+bool claimSingleCopy(SingleCopyLock &lock, Platform &platform);
+
 } // namespace orbelle

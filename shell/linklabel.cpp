@@ -18,6 +18,8 @@ void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    if (m_pressed)
+        event->accept();
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -28,6 +30,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (!click)
         return;
+    // Handled here: a banner's panel must not open its own page as well.
+    event->accept();
     emit clicked();
     if (m_target.isValid())
         m_platform.openUrl(m_target);
