@@ -116,7 +116,15 @@ LauncherWindow::LauncherWindow(Platform &platform, QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(makeButtonBar());
     layout->addWidget(makeBannerStrip());
-    layout->addWidget(makeOptionPanel(), 1);
+    // The option panel fills the client area; while a tool is open the bare
+    // area shows instead, so the strips keep their places.
+    auto *clientArea = new QWidget(central);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    paintWidget(clientArea, QColor(0x40, 0x40, 0x40));
+    auto *clientLayout = new QVBoxLayout(clientArea);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->addWidget(makeOptionPanel());
+    layout->addWidget(clientArea, 1);
     layout->addWidget(makeBottomStrip());
     setCentralWidget(central);
     makeMenus();
@@ -176,6 +184,7 @@ QWidget *LauncherWindow::makeBannerStrip()
     banner->setPalette(palette);
     banner->setFixedSize(px(9480), 30);
 
+    strip->setFixedHeight(42);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 6, 0, 6);
     row->addStretch();
@@ -186,7 +195,7 @@ QWidget *LauncherWindow::makeBannerStrip()
 
 QWidget *LauncherWindow::makeOptionPanel()
 {
-    auto *panel = new QWidget(this);
+    auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("picMain"));
     paintWidget(panel, Qt::black, Qt::white);
     panel->setMouseTracking(true);
@@ -231,6 +240,7 @@ QWidget *LauncherWindow::makeBottomStrip()
     exit->setFixedSize(px(1335), px(495));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
+    strip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(px(120), px(120), px(120), px(120));
     row->addStretch();

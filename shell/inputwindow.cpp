@@ -15,6 +15,9 @@ InputWindow::InputWindow(ToolContext &context, ToolId tool, const QString &formN
     : ToolWindow(context, formName, title), m_tool(tool),
       m_entry(new BirthEntryPanel(inputProfile(tool), context.platform, captionColour, this))
 {
+    // Enter in a name box asks for the reading, as the reading button does.
+    for (int i = 0; i < m_entry->profile().nameBoxCount; ++i)
+        connect(m_entry->nameBox(i), &QLineEdit::returnPressed, this, &InputWindow::requestReading);
 }
 
 void InputWindow::onFirstShow()

@@ -55,6 +55,11 @@ HealthReadingWindow::HealthReadingWindow(ToolContext &context, QWidget *inputWin
     auto *tabs = new QTabWidget(central);
     tabs->setObjectName(QStringLiteral("ssTab"));
     tabs->setFont(verdana(8.25, true));
+    tabs->setStyleSheet(
+        QStringLiteral("QTabWidget::pane { border: 1px solid #806040; }"
+                       "QTabBar::tab { background: #302010; color: #FFCC99; padding: 6px 16px;"
+                       " border: 1px solid #806040; border-bottom: none; margin-right: 2px; }"
+                       "QTabBar::tab:selected { background: #000000; color: #FFFF00; }"));
     tabs->addTab(makeDietTab(), QStringLiteral("Sun Sign and Diet"));
     tabs->addTab(makeFitnessTab(), QStringLiteral("Sun Sign and Fitness"));
 
@@ -85,7 +90,7 @@ HealthReadingWindow::HealthReadingWindow(ToolContext &context, QWidget *inputWin
     layout->addLayout(buttons);
     layout->addWidget(coBrand);
     layout->addWidget(fullBrand);
-    central->setFixedSize(900, 700);
+    central->setFixedSize(940, 770);
 
     QMenu *file = addFileMenu();
     connect(addMenuAction(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")),
@@ -108,7 +113,7 @@ QLabel *HealthReadingWindow::value(const char *objectName, const QColor &colour,
 QPlainTextEdit *HealthReadingWindow::box(const char *objectName, QWidget *parent)
 {
     QPlainTextEdit *edit = makeReadingBox(objectName, parent);
-    edit->setFixedHeight(78);
+    edit->setFixedHeight(72);
     return edit;
 }
 
@@ -146,7 +151,7 @@ QWidget *HealthReadingWindow::makeDietTab()
     type->addWidget(value("lblConstitutionType", kYellow, tab), 1);
     right->addLayout(type);
     QLabel *typeDesc = value("lblConstitutionTypeDesc", kOrange, tab);
-    typeDesc->setMinimumHeight(48);
+    typeDesc->setMinimumHeight(66);
     typeDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(typeDesc);
 
@@ -163,7 +168,9 @@ QWidget *HealthReadingWindow::makeDietTab()
         auto *grid = new QGridLayout(frame);
         grid->setVerticalSpacing(4);
         grid->addWidget(value(p.element, kYellow, frame), 0, 0, 1, 2);
-        grid->addWidget(box(p.desc, frame), 1, 0, 1, 2);
+        QPlainTextEdit *description = box(p.desc, frame);
+        description->setFixedHeight(62);
+        grid->addWidget(description, 1, 0, 1, 2);
         const std::pair<const char *, const char *> items[] = {
             {"Items to be taken", p.take}, {"Items to Avoid", p.avoid}, {"Remedy", p.remedy}};
         int itemRow = 2;
@@ -172,7 +179,10 @@ QWidget *HealthReadingWindow::makeDietTab()
                                   kPeach, frame);
             c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             grid->addWidget(c, itemRow, 0);
-            grid->addWidget(value(itemName, kOrange, frame), itemRow++, 1);
+            QLabel *item = value(itemName, kOrange, frame);
+            item->setMinimumHeight(30); // the longest lists take two lines
+            item->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            grid->addWidget(item, itemRow++, 1);
         }
         grid->setColumnStretch(1, 1);
         right->addWidget(frame);

@@ -23,19 +23,6 @@
 
 namespace orbelle::planetsign {
 
-namespace {
-
-QFrame *frame(const char *objectName, QWidget *parent)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(QLatin1String(objectName));
-    f->setFrameShape(QFrame::StyledPanel);
-    paintWidget(f, style::kFrame, style::kText);
-    return f;
-}
-
-} // namespace
-
 PlanetSignInputWindow::PlanetSignInputWindow(ToolContext &context, const PlanetSignTool &tool)
     : InputWindow(context, tool.tool, QLatin1String(tool.inputForm), QString::fromUtf8(tool.title),
                   style::kHighlight),
@@ -45,7 +32,7 @@ PlanetSignInputWindow::PlanetSignInputWindow(ToolContext &context, const PlanetS
     paintWidget(central, style::kBackground, style::kText);
     setCentralWidget(central);
 
-    QFrame *frame1 = frame("Frame1", central);
+    QFrame *frame1 = style::makePanel("Frame1", central);
     QLabel *introduction = makeLabel("Label3", QString::fromUtf8(tool.introduction),
                                      verdana(9, true), style::kText, frame1);
     introduction->setWordWrap(true);
@@ -63,12 +50,12 @@ PlanetSignInputWindow::PlanetSignInputWindow(ToolContext &context, const PlanetS
             openOnClick(dateCaption, sitePageUrl(SitePage::FullBranding), platform());
     }
 
-    QFrame *frame2 = frame("Frame2", central);
+    QFrame *frame2 = style::makePanel("Frame2", central);
     auto *frame2Layout = new QVBoxLayout(frame2);
     frame2Layout->addWidget(makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform(),
                                        frame2, style::kHighlight, true));
 
-    QFrame *frame5 = frame("Frame5", central);
+    QFrame *frame5 = style::makePanel("Frame5", central);
     QPushButton *exit = makeButton("cmdExit", QStringLiteral("&Exit"), frame5);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     auto *frame5Layout = new QVBoxLayout(frame5);

@@ -58,13 +58,11 @@ PlanetSignReadingWindow::PlanetSignReadingWindow(ToolContext &context, const Pla
     buttons->addWidget(exit);
     buttons->addStretch();
 
-    auto *frame2 = new QFrame(central);
-    frame2->setObjectName(QStringLiteral("Frame2"));
+    QFrame *frame2 = style::makePanel("Frame2", central);
     auto *frame2Layout = new QVBoxLayout(frame2);
     frame2Layout->addWidget(makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform(),
                                        frame2, style::kHighlight, true));
-    auto *frame5 = new QFrame(central);
-    frame5->setObjectName(QStringLiteral("Frame5"));
+    QFrame *frame5 = style::makePanel("Frame5", central);
     auto *frame5Layout = new QVBoxLayout(frame5);
     frame5Layout->addWidget(makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform(),
                                        frame5, style::kLink));

@@ -2,6 +2,9 @@
 
 #include <QColor>
 
+class QFrame;
+class QWidget;
+
 namespace orbelle::planetsign::style {
 
 inline const QColor kBackground{0x1A, 0x10, 0x3C};
@@ -9,5 +12,8 @@ inline const QColor kFrame{0x2A, 0x1E, 0x5A};
 inline const QColor kText{0xF0, 0xE8, 0xFF};
 inline const QColor kHighlight{0xFF, 0xD7, 0x00};
 inline const QColor kLink{0xA0, 0xD8, 0xFF};
+
+// The framed panels both windows are made of.
+QFrame *makePanel(const char *objectName, QWidget *parent);
 
 } // namespace orbelle::planetsign::style
