@@ -7,6 +7,7 @@
 #include "shell/linklabel.h"
 #include "shell/platform.h"
 #include "shell/siteaddresses.h"
+#include "skypanel.h"
 #include "toolcatalog.h"
 
 #include <QApplication>
@@ -16,9 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace orbelle {
@@ -78,28 +77,6 @@ constexpr ButtonPlace kButtonPlaces[8] = {
     {9120, 128},  // Yoga
 };
 
-// Paints an SVG picture behind a panel's children.
-class PicturePanel : public QWidget
-{
-public:
-    PicturePanel(const QString &picture, const QColor &background, QWidget *parent)
-        : QWidget(parent), m_renderer(picture)
-    {
-        paintWidget(this, background);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        if (m_renderer.isValid())
-            m_renderer.render(&painter, rect());
-    }
-
-private:
-    QSvgRenderer m_renderer;
-};
-
 } // namespace
 
 LauncherWindow::LauncherWindow(Platform &platform, QWidget *parent)
@@ -108,7 +85,6 @@ LauncherWindow::LauncherWindow(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(suiteTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/orbelle/orbelle.svg")));
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -138,7 +114,8 @@ LauncherWindow::~LauncherWindow()
 
 QWidget *LauncherWindow::makeButtonBar()
 {
-    auto *bar = new PicturePanel(QStringLiteral(":/orbelle/buttonbar.svg"), kLightGrey, this);
+    auto *bar = new SkyPanel(QColor(0xF4, 0xF2, 0xFF), QColor(0xDC, 0xDA, 0xF2),
+                             QColor(0x60, 0x58, 0xB0), this);
     bar->setObjectName(QStringLiteral("picButtonBar"));
     bar->setFixedHeight(px(1380));
 
@@ -170,13 +147,13 @@ QWidget *LauncherWindow::makeButtonBar()
 
 QWidget *LauncherWindow::makeBannerStrip()
 {
-    auto *strip = new PicturePanel(QStringLiteral(":/orbelle/banner.svg"), kPaleBlue, this);
+    auto *strip = new SkyPanel(QColor(0xD4, 0xD4, 0xFF), kPaleBlue, Qt::white, this);
     strip->setObjectName(QStringLiteral("Picture6"));
     openOnClick(strip, sitePageUrl(SitePage::Home), m_platform);
 
     LinkLabel *banner = makeBanner(Banner::SiteBanner, QStringLiteral("lblQuilloryBanner"),
                                    m_platform, strip, Qt::black);
-    banner->setFont(verdana(9.75, true));
+    banner->setFont(verdana(8.25, true));
     banner->setAlignment(Qt::AlignCenter);
     banner->setAutoFillBackground(true);
     QPalette palette = banner->palette();
@@ -213,13 +190,17 @@ QWidget *LauncherWindow::makeOptionPanel()
             label->setWordWrap(true);
             label->setFixedWidth(720);
         }
-        label->adjustSize();
         label->installEventFilter(this);
+        bool shown = true;
         if (i >= kFirstOptionLabel) {
             const ToolDescriptor &tool = toolDescriptor(ToolId(i - kFirstOptionLabel));
             label->setCursor(Qt::PointingHandCursor);
-            label->setVisible(tool.offeredInLauncher);
+            shown = tool.offeredInLauncher;
+            label->setVisible(shown);
         }
+        // Labels that are never shown need no measuring.
+        if (shown)
+            label->adjustSize();
         m_captions[std::size_t(i)] = label;
     }
     return panel;

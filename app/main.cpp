@@ -80,7 +80,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     nameApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Orbelle"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbelle/orbelle.svg")));
+    QIcon icon(QStringLiteral(":/orbelle/orbelle-48.png"));
+    icon.addFile(QStringLiteral(":/orbelle/orbelle-256.png"));
+    QApplication::setWindowIcon(icon);
     parser.process(app);
 
     orbelle::QtPlatform platform;

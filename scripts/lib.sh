@@ -10,7 +10,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
-    desktop-file-utils appstream
+    desktop-file-utils appstream time
 )
 
 ensure_packages() {

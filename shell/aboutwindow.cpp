@@ -6,10 +6,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace orbelle {
@@ -35,16 +33,6 @@ QLabel *textLabel(const QString &text, QWidget *parent)
     return label;
 }
 
-QPixmap renderSvg(const QString &path, const QSize &size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(Platform &platform, QWidget *parent) : QWidget(parent, Qt::Window)
@@ -55,7 +43,7 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent) : QWidget(parent, 
 
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("picLogo"));
-    logo->setPixmap(renderSvg(QStringLiteral(":/orbelle/orbelle.svg"), QSize(64, 64)));
+    logo->setPixmap(QPixmap(QStringLiteral(":/orbelle/orbelle-64.png")));
 
     auto *heading = textLabel(suiteTitle(), this);
     heading->setObjectName(QStringLiteral("lblHeading"));
