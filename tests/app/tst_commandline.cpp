@@ -1,4 +1,5 @@
 #include "core/savedreadingfile.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+using orbelle::test::readAll;
+using orbelle::test::writeBytes;
 
 namespace {
 
@@ -21,20 +25,6 @@ struct Run {
     QByteArray out;
     QByteArray err;
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray johnSaved()
 {

@@ -1,5 +1,6 @@
 #include "core/savedreadingfile.h"
 #include "core/scramble.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,9 @@ using namespace orbelle;
 Q_DECLARE_METATYPE(orbelle::SavedLayout)
 Q_DECLARE_METATYPE(orbelle::ToolId)
 
+using orbelle::test::readAll;
+using orbelle::test::writeBytes;
+
 namespace {
 
 // The scrambled form of an ASCII field, worked out here by hand rather than through
@@ -27,20 +31,6 @@ QByteArray shiftedLine(const char *field)
     for (const char *p = field; *p; ++p)
         line.append(char(static_cast<unsigned char>(*p) + kScrambleShift));
     return line + "\r\n";
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 const BirthData kJohn{QStringLiteral("JOHN"), 1975, QStringLiteral("May"), 10};

@@ -2,6 +2,7 @@
 #include "core/savedreadingfile.h"
 #include "core/scramble.h"
 #include "support/fakeplatform.h"
+#include "support/files.h"
 #include "support/guitest.h"
 
 #include <QAction>
@@ -40,12 +41,6 @@ QByteArray johnFile()
 {
     return encodeSavedReading({QStringLiteral("JOHN"), 1975, QStringLiteral("May"), 10},
                               SavedLayout::NameDayMonthYear);
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 int pageCount(const QByteArray &pdf)
@@ -408,7 +403,7 @@ void TstHealth::openRefusesWhatIsNotASavedReading()
         path.chop(1);
         QVERIFY(QDir().mkdir(path));
     } else {
-        QVERIFY(writeFile(path, bytes));
+        QVERIFY(writeBytes(path, bytes));
     }
     QWidget *input = openHealth();
     QVERIFY(enterBirth(input, "ann", "2", "March", "1990"));
@@ -426,7 +421,7 @@ void TstHealth::openRefusesWhatIsNotASavedReading()
 void TstHealth::openedDateStillPassesTheChecks()
 {
     const QString path = m_dir->filePath("april.hel");
-    QVERIFY(writeFile(
+    QVERIFY(writeBytes(
         path, encodeSavedReading({"ANN", 1980, "April", 31}, SavedLayout::NameDayMonthYear)));
     QWidget *input = openHealth();
     m_platform.openAnswers.enqueue(path);

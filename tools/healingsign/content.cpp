@@ -1,5 +1,7 @@
 #include "content.h"
 
+#include "core/signtext.h"
+
 #include <iterator>
 
 namespace orbelle::healingsign {
@@ -63,12 +65,7 @@ constexpr SignChange kChironChanges[] = {
 
 static_assert(std::size(kChironChanges) == 47);
 
-struct SignDescription {
-    SunSign sign;
-    const char *text;
-};
-
-constexpr SignDescription kDescriptions[] = {
+constexpr SignText kDescriptions[] = {
     {SunSign::Aries,
      "You sometimes fail to identify with yourself. You may have felt that you had no right to "
      "exist as you are, or that your wishes came last. Healing begins when you take small brave "
@@ -143,11 +140,7 @@ const SignChangeTable &chironTable()
 
 const char *healingSignDescription(SunSign sign)
 {
-    for (const SignDescription &entry : kDescriptions) {
-        if (entry.sign == sign)
-            return entry.text;
-    }
-    return "";
+    return textForSign(kDescriptions, sign);
 }
 
 } // namespace orbelle::healingsign

@@ -2,7 +2,6 @@
 
 #include "content.h"
 #include "shell/suitestate.h"
-#include "shell/toolwindowregistry.h"
 #include "tools/planetsign/planetsigninputwindow.h"
 
 namespace orbelle::healingsign {
@@ -37,12 +36,7 @@ const planetsign::PlanetSignTool &healingSignTool()
 
 void openHealingSignTool(ToolContext &context)
 {
-    const planetsign::PlanetSignTool &tool = healingSignTool();
-    context.windows
-        .window<planetsign::PlanetSignInputWindow>(
-            QLatin1String(tool.inputForm),
-            [&] { return new planetsign::PlanetSignInputWindow(context, tool); })
-        ->present();
+    planetsign::openPlanetSignTool(context, healingSignTool());
 }
 
 } // namespace orbelle::healingsign

@@ -50,20 +50,11 @@ PlanetSignInputWindow::PlanetSignInputWindow(ToolContext &context, const PlanetS
             openOnClick(dateCaption, sitePageUrl(SitePage::FullBranding), platform());
     }
 
-    QFrame *frame2 = style::makePanel("Frame2", central);
-    auto *frame2Layout = new QVBoxLayout(frame2);
-    frame2Layout->addWidget(makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform(),
-                                       frame2, style::kHighlight, true));
-
-    QFrame *frame5 = style::makePanel("Frame5", central);
+    QFrame *frame2 = style::makeForumPanel(platform(), central);
+    QFrame *frame5 = style::makeOffersPanel(platform(), central);
     QPushButton *exit = makeButton("cmdExit", QStringLiteral("&Exit"), frame5);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    auto *frame5Layout = new QVBoxLayout(frame5);
-    frame5Layout->addWidget(exit, 0, Qt::AlignHCenter);
-    frame5Layout->addWidget(makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform(),
-                                       frame5, style::kLink));
-    frame5Layout->addWidget(makeBanner(Banner::FullBrand, QStringLiteral("lblFullBrand"),
-                                       platform(), frame5, style::kLink));
+    static_cast<QVBoxLayout *>(frame5->layout())->insertWidget(0, exit, 0, Qt::AlignHCenter);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(14, 12, 14, 12);
@@ -98,6 +89,14 @@ void PlanetSignInputWindow::makeReading()
     hide();
     reading->present();
     context().panel.hidePanel();
+}
+
+void openPlanetSignTool(ToolContext &context, const PlanetSignTool &tool)
+{
+    context.windows
+        .window<PlanetSignInputWindow>(QLatin1String(tool.inputForm),
+                                       [&] { return new PlanetSignInputWindow(context, tool); })
+        ->present();
 }
 
 } // namespace orbelle::planetsign

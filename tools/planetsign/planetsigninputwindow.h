@@ -20,4 +20,7 @@ private:
     const PlanetSignTool &m_tool;
 };
 
+// Opens the tool's input window, as the launcher does when the tool is chosen.
+void openPlanetSignTool(ToolContext &context, const PlanetSignTool &tool);
+
 } // namespace orbelle::planetsign

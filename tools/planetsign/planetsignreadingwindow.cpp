@@ -58,16 +58,8 @@ PlanetSignReadingWindow::PlanetSignReadingWindow(ToolContext &context, const Pla
     buttons->addWidget(exit);
     buttons->addStretch();
 
-    QFrame *frame2 = style::makePanel("Frame2", central);
-    auto *frame2Layout = new QVBoxLayout(frame2);
-    frame2Layout->addWidget(makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform(),
-                                       frame2, style::kHighlight, true));
-    QFrame *frame5 = style::makePanel("Frame5", central);
-    auto *frame5Layout = new QVBoxLayout(frame5);
-    frame5Layout->addWidget(makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform(),
-                                       frame5, style::kLink));
-    frame5Layout->addWidget(makeBanner(Banner::FullBrand, QStringLiteral("lblFullBrand"),
-                                       platform(), frame5, style::kLink));
+    QFrame *frame2 = style::makeForumPanel(platform(), central);
+    QFrame *frame5 = style::makeOffersPanel(platform(), central);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(14, 12, 14, 12);

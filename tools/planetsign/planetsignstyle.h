@@ -5,6 +5,10 @@
 class QFrame;
 class QWidget;
 
+namespace orbelle {
+class Platform;
+}
+
 namespace orbelle::planetsign::style {
 
 inline const QColor kBackground{0x1A, 0x10, 0x3C};
@@ -15,5 +19,9 @@ inline const QColor kLink{0xA0, 0xD8, 0xFF};
 
 // The framed panels both windows are made of.
 QFrame *makePanel(const char *objectName, QWidget *parent);
+// Frame2 with the forum line Label61.
+QFrame *makeForumPanel(Platform &platform, QWidget *parent);
+// Frame5 with lblCobrand and lblFullBrand, in a vertical layout.
+QFrame *makeOffersPanel(Platform &platform, QWidget *parent);
 
 } // namespace orbelle::planetsign::style

@@ -1,5 +1,7 @@
 #include "content.h"
 
+#include "core/signtext.h"
+
 #include <iterator>
 
 namespace orbelle::powersign {
@@ -43,14 +45,9 @@ constexpr SignChange kPlutoChanges[] = {
 
 static_assert(std::size(kPlutoChanges) == 27);
 
-struct SignDescription {
-    SunSign sign;
-    const char *text;
-};
-
 // Pluto never reaches Aries, Taurus, Aquarius or Pisces between 1900 and 2022,
 // so those entries stay empty; the reading window then shows no text.
-constexpr SignDescription kDescriptions[] = {
+constexpr SignText kDescriptions[] = {
     {SunSign::Aries, ""},
     {SunSign::Taurus, ""},
     {SunSign::Gemini,
@@ -111,11 +108,7 @@ const SignChangeTable &plutoTable()
 
 const char *powerSignDescription(SunSign sign)
 {
-    for (const SignDescription &entry : kDescriptions) {
-        if (entry.sign == sign)
-            return entry.text;
-    }
-    return "";
+    return textForSign(kDescriptions, sign);
 }
 
 } // namespace orbelle::powersign
