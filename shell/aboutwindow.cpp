@@ -47,7 +47,8 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent) : QWidget(parent, 
 
     auto *heading = textLabel(suiteTitle(), this);
     heading->setObjectName(QStringLiteral("lblHeading"));
-    heading->setFont(verdana(12, true));
+    heading->setFont(verdana(11, true));
+    heading->setWordWrap(false);
 
     auto *description = textLabel(QString::fromUtf8(kDescription), this);
     description->setObjectName(QStringLiteral("lblDescription"));
@@ -88,7 +89,8 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent) : QWidget(parent, 
     layout->addWidget(homePage);
     layout->addStretch();
     layout->addLayout(buttons);
-    setFixedWidth(460);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    description->setFixedWidth(440);
 }
 
 AboutWindow *showAboutWindow(QWidget *over, Platform &platform)

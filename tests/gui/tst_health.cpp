@@ -107,7 +107,7 @@ void TstHealth::cleanup()
 {
     m_launcher.reset();
     settle();
-    QCOMPARE(visibleWindowNames(), QStringList());
+    QCOMPARE(leftoverWindows(), QStringList());
     m_platform.verify();
     m_dir.reset();
 }

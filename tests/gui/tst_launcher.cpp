@@ -61,7 +61,7 @@ void TstLauncher::cleanup()
 {
     m_launcher.reset();
     settle();
-    QCOMPARE(visibleWindowNames(), QStringList());
+    QCOMPARE(leftoverWindows(), QStringList());
     m_platform.verify();
 }
 

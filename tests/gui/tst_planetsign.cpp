@@ -63,7 +63,7 @@ void TstPlanetSign::cleanup()
 {
     m_launcher.reset();
     settle();
-    QCOMPARE(visibleWindowNames(), QStringList());
+    QCOMPARE(leftoverWindows(), QStringList());
     m_platform.verify();
 }
 

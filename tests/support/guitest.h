@@ -36,6 +36,15 @@ inline void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Every top-level window that still exists, shown or hidden.
+inline QStringList leftoverWindows()
+{
+    QStringList names;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        names << widget->objectName() + (widget->isVisible() ? "" : " (hidden)");
+    return names;
+}
+
 inline QStringList visibleWindowNames()
 {
     QStringList names;
