@@ -5,10 +5,7 @@
 #include "core/namefilter.h"
 #include "core/savedreadingfile.h"
 #include "report/reportdocument.h"
-#include "shell/siteaddresses.h"
-#include "tools/healingsign/healingsigntool.h"
-#include "tools/health/report.h"
-#include "tools/powersign/powersigntool.h"
+#include "toolcatalog.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -112,55 +109,28 @@ QByteArray renderReport(const Report &report, Format format)
     return reportPlainText(*document).toUtf8();
 }
 
-Outcome makeReport(const Request &request, const Report &report, QIODevice &out)
+Outcome makeReading(const Request &request, QIODevice &out)
 {
+    const ToolEntry &entry = toolEntry(request.tool);
+    const char *command = toolDescriptor(request.tool).commandName;
+    if (!entry.read)
+        return refused(QStringLiteral("%1 readings are not available in this build.")
+                           .arg(toolDescriptor(request.tool).caption));
+    const HeadlessReading reading = entry.read(request.input);
+    if (!reading.report) {
+        if (request.format != Format::Text)
+            return refused(QStringLiteral("%1 prints its reading as text only.").arg(command));
+        if (!request.savePath.isEmpty())
+            return refused(QStringLiteral("%1 has no saved readings.").arg(command));
+        return writeOutput(reading.text.toUtf8(), request.outputPath, out);
+    }
     if (!request.savePath.isEmpty()) {
         const SavedReadingFormat format = *savedReadingFormat(request.tool);
         QString error;
         if (!writeSavedReading(request.savePath, birthDataOf(request.input), format.layout, &error))
             return fileFailed(QStringLiteral("The reading was not saved: %1").arg(error));
     }
-    return writeOutput(renderReport(report, request.format), request.outputPath, out);
-}
-
-Outcome makePlanetSignReading(const Request &request, const planetsign::PlanetSignTool &tool,
-                              QIODevice &out)
-{
-    const char *command = toolDescriptor(request.tool).commandName;
-    if (request.format != Format::Text)
-        return refused(QStringLiteral("%1 prints its reading as text only.").arg(command));
-    if (!request.savePath.isEmpty())
-        return refused(QStringLiteral("%1 has no saved readings.").arg(command));
-    const BirthInput &in = request.input;
-    const std::optional<SunSign> sign = tool.table().signOn({in.year, in.month, in.day});
-    if (!sign)
-        return refused(QStringLiteral("That date lies outside the tool's years."));
-    return writeOutput(planetsign::readingText(tool, *sign).toUtf8(), request.outputPath, out);
-}
-
-Outcome makeReading(const Request &request, QIODevice &out)
-{
-    const BirthInput &in = request.input;
-    switch (request.tool) {
-    case ToolId::Health: {
-        const BirthData person = birthDataOf(in);
-        const Report report = health::healthReport(
-            health::healthReadingFor(sunSignOf(in.month, in.day)), person, siteAddress());
-        return makeReport(request, report, out);
-    }
-    case ToolId::PowerSign:
-        return makePlanetSignReading(request, powersign::powerSignTool(), out);
-    case ToolId::HealingSign:
-        return makePlanetSignReading(request, healingsign::healingSignTool(), out);
-    case ToolId::Financial:
-    case ToolId::Flower:
-    case ToolId::Food:
-    case ToolId::Fruit:
-    case ToolId::Yoga:
-        break;
-    }
-    return refused(QStringLiteral("%1 readings are not available in this build.")
-                       .arg(toolDescriptor(request.tool).caption));
+    return writeOutput(renderReport(*reading.report, request.format), request.outputPath, out);
 }
 
 // The checks of the tool's input window, in its order.

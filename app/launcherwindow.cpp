@@ -265,11 +265,11 @@ void LauncherWindow::closeToolWindows()
 void LauncherWindow::selectTool(ToolId tool)
 {
     closeToolWindows();
-    const OpenTool open = toolOpener(tool);
-    if (!open)
+    const ToolEntry &entry = toolEntry(tool);
+    if (!entry.open)
         return;
     hidePanel();
-    open(m_context);
+    entry.open(m_context);
 }
 
 void LauncherWindow::showPanel()
