@@ -89,12 +89,6 @@ Outcome writeOutput(const QByteArray &bytes, const QString &path, QIODevice &out
     return {};
 }
 
-BirthData birthDataOf(const BirthInput &input)
-{
-    return BirthData{input.names.value(0).trimmed(), input.year,
-                     monthNames().value(input.month - 1), input.day};
-}
-
 QByteArray renderReport(const Report &report, Format format)
 {
     const std::unique_ptr<QTextDocument> document = buildReportDocument(report);

@@ -1,6 +1,5 @@
 #include "toolcatalog.h"
 
-#include "core/datecheck.h"
 #include "shell/siteaddresses.h"
 #include "tools/healingsign/healingsigntool.h"
 #include "tools/health/healthtool.h"
@@ -15,10 +14,8 @@ namespace {
 
 HeadlessReading readHealth(const BirthInput &in)
 {
-    const BirthData person{in.names.value(0).trimmed(), in.year, monthNames().value(in.month - 1),
-                           in.day};
-    return {health::healthReport(health::healthReadingFor(sunSignOf(in.month, in.day)), person,
-                                 siteAddress()),
+    return {health::healthReport(health::healthReadingFor(sunSignOf(in.month, in.day)),
+                                 birthDataOf(in), siteAddress()),
             QString()};
 }
 

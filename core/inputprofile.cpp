@@ -56,4 +56,10 @@ std::optional<InputRefusal> checkBirthInput(const InputProfile &profile, const B
     return std::nullopt;
 }
 
+BirthData birthDataOf(const BirthInput &input)
+{
+    return BirthData{input.names.value(0).trimmed(), input.year,
+                     monthNames().value(input.month - 1), input.day};
+}
+
 } // namespace orbelle

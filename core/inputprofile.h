@@ -1,5 +1,6 @@
 #pragma once
 
+#include "birthdata.h"
 #include "toolid.h"
 
 #include <QString>
@@ -47,6 +48,10 @@ struct InputRefusal {
     MessageIcon icon = MessageIcon::Information;
     int focusNameBox = -1; // the name box that gets the focus, or -1
 };
+
+// The record a reading keeps of its person: the first name box trimmed, the
+// year, the month name and the day.
+BirthData birthDataOf(const BirthInput &input);
 
 // The checks of the reading button, in order; the first failing one is returned.
 std::optional<InputRefusal> checkBirthInput(const InputProfile &profile, const BirthInput &input);

@@ -46,13 +46,7 @@ void InputWindow::requestReading()
 
 BirthData InputWindow::birthData() const
 {
-    const BirthInput input = m_entry->input();
-    BirthData data;
-    data.name = input.names.value(0).trimmed();
-    data.year = input.year;
-    data.monthName = monthNames().value(input.month - 1);
-    data.day = input.day;
-    return data;
+    return birthDataOf(m_entry->input());
 }
 
 void InputWindow::refuseFile()
