@@ -154,6 +154,7 @@ QWidget *LauncherWindow::makeBannerStrip()
     LinkLabel *banner = makeBanner(Banner::SiteBanner, QStringLiteral("lblQuilloryBanner"),
                                    m_platform, strip, Qt::black);
     banner->setFont(verdana(8.25, true));
+    banner->setWordWrap(false); // one line in a strip of fixed size
     banner->setAlignment(Qt::AlignCenter);
     banner->setAutoFillBackground(true);
     QPalette palette = banner->palette();

@@ -80,9 +80,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     nameApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Orbelle"));
-    QIcon icon(QStringLiteral(":/orbelle/orbelle-48.png"));
-    icon.addFile(QStringLiteral(":/orbelle/orbelle-256.png"));
-    QApplication::setWindowIcon(icon);
+    // One small picture: decoding a large one costs more at start-up than the
+    // window frame gains; installed desktops take the large icon from the theme.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orbelle/orbelle-48.png")));
     parser.process(app);
 
     orbelle::QtPlatform platform;

@@ -48,9 +48,9 @@ void BM_HeadlessHealthPdf(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_FloorProgram)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_SuiteStartUp)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_HeadlessHealthPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FloorProgram)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_SuiteStartUp)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_HeadlessHealthPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 int main(int argc, char **argv)
 {
