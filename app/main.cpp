@@ -90,13 +90,11 @@ int main(int argc, char **argv)
     if (!orbelle::claimSingleCopy(lock, platform))
         return 0;
 
-    const bool measuring = parser.isSet(terminateAfterInit);
-    if (!measuring)
-        orbelle::runUpdateReminder(platform, nullptr);
+    orbelle::runUpdateReminder(platform, nullptr);
 
     orbelle::LauncherWindow launcher(platform);
     launcher.showMaximized();
-    if (measuring)
+    if (parser.isSet(terminateAfterInit))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

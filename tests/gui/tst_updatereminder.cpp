@@ -1,7 +1,9 @@
 #include "core/scramble.h"
+#include "shell/qtplatform.h"
 #include "shell/updatereminder.h"
 #include "support/fakeplatform.h"
 
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace orbelle;
@@ -32,6 +34,7 @@ private slots:
     void asksOnlyOutsideAFortnight_data();
     void asksOnlyOutsideAFortnight();
     void unreadableDateDoesNothing();
+    void disguisedValueSurvivesTheSettingsStore();
 };
 
 void TstUpdateReminder::firstRunOnlyRecordsToday()
@@ -93,6 +96,22 @@ void TstUpdateReminder::unreadableDateDoesNothing()
         QCOMPARE(storedDate(platform), value);
     }
     platform.verify();
+}
+
+void TstUpdateReminder::disguisedValueSurvivesTheSettingsStore()
+{
+    // The value name and value are shifted past ASCII; the real store must
+    // give back exactly what it was given.
+    QStandardPaths::setTestModeEnabled(true);
+    const QString name = ScrambleText(QStringLiteral("Duration"));
+    const QString value = ScrambleText(QStringLiteral("2026-11-25"));
+    {
+        QtPlatform platform;
+        platform.setSetting(QStringLiteral("Settings"), name, value);
+    }
+    QtPlatform platform;
+    QCOMPARE(platform.setting(QStringLiteral("Settings"), name).toString(), value);
+    QCOMPARE(UnscrambleText(value), QStringLiteral("2026-11-25"));
 }
 
 QTEST_GUILESS_MAIN(TstUpdateReminder)
