@@ -1,13 +1,16 @@
 #include "toolwindowregistry.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace orbelle {
 
 QWidget *ToolWindowRegistry::find(const QString &formName) const
 {
-    const auto it = m_windows.find(formName);
-    return it == m_windows.end() ? nullptr : it->second.data();
+    for (const auto &[name, window] : m_windows) {
+        if (name == formName && window)
+            return window.data();
+    }
+    return nullptr;
 }
 
 QStringList ToolWindowRegistry::loadedForms() const
@@ -22,23 +25,20 @@ QStringList ToolWindowRegistry::loadedForms() const
 
 void ToolWindowRegistry::forget(const QWidget *window)
 {
-    for (auto it = m_windows.begin(); it != m_windows.end();) {
-        if (it->second == window || !it->second)
-            it = m_windows.erase(it);
-        else
-            ++it;
-    }
+    m_windows.erase(std::remove_if(m_windows.begin(), m_windows.end(),
+                                   [window](const auto &entry) {
+                                       return !entry.second || entry.second == window;
+                                   }),
+                    m_windows.end());
 }
 
 void ToolWindowRegistry::closeAll()
 {
-    std::vector<QPointer<QWidget>> windows;
-    for (const auto &[name, window] : m_windows)
-        windows.push_back(window);
+    auto windows = std::move(m_windows);
     m_windows.clear();
-    // Report windows first, so no modal window is left over a closed parent.
+    // Newest first: a report window closes before the reading window it is modal over.
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if (QWidget *window = it->data()) {
+        if (QWidget *window = it->second.data()) {
             window->close();
             window->deleteLater();
         }

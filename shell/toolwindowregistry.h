@@ -5,12 +5,14 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <map>
+#include <utility>
+#include <vector>
 
 namespace orbelle {
 
-// The tool windows that are loaded, by form name. Windows are created on first
-// use; selecting a tool in the launcher closes every one of them.
+// The tool windows that are loaded, by form name, in the order they were
+// created. Windows are created on first use; selecting a tool in the
+// launcher closes every one of them.
 class ToolWindowRegistry
 {
 public:
@@ -19,7 +21,7 @@ public:
         if (QWidget *existing = find(formName))
             return static_cast<Window *>(existing);
         Window *created = create();
-        m_windows[formName] = created;
+        m_windows.emplace_back(formName, created);
         return created;
     }
 
@@ -28,11 +30,11 @@ public:
 
     // Called by a window as it closes: a closed window is never handed out again.
     void forget(const QWidget *window);
-    // Closes (and so deletes) every loaded tool window.
+    // Closes (and so deletes) every loaded tool window, the newest first.
     void closeAll();
 
 private:
-    std::map<QString, QPointer<QWidget>> m_windows;
+    std::vector<std::pair<QString, QPointer<QWidget>>> m_windows;
 };
 
 } // namespace orbelle

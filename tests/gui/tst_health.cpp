@@ -70,6 +70,7 @@ private slots:
     void openRefusesWhatIsNotASavedReading();
     void openedDateStillPassesTheChecks();
     void exitShowsThePanelAndTheNextChoiceStartsFresh();
+    void choosingAToolClosesTheReportWithTheRest();
 
 private:
     QWidget *openHealth();
@@ -450,6 +451,21 @@ void TstHealth::exitShowsThePanelAndTheNextChoiceStartsFresh()
     settle();
     QVERIFY(m_launcher->isPanelVisible());
     QVERIFY(!loadedWindow(kInput));
+}
+
+void TstHealth::choosingAToolClosesTheReportWithTheRest()
+{
+    QVERIFY(makeJohnsReading());
+    QVERIFY(openReport());
+    // The report is modal, so only the program itself can choose now.
+    m_launcher->findChild<QPushButton *>("cmdSelectOption_4")->click();
+    settle();
+    QVERIFY(!loadedWindow(kReport));
+    QVERIFY(!loadedWindow(kReading));
+    QWidget *input = visibleWindow(kInput);
+    QVERIFY(input);
+    QCOMPARE(input->findChild<QLineEdit *>("txtName")->text(), QString());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 QTEST_MAIN(TstHealth)
