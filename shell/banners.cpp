@@ -65,4 +65,15 @@ LinkLabel *makeBanner(Banner banner, const QString &objectName, Platform &platfo
     return label;
 }
 
+ToolBanners makeToolBanners(Platform &platform, QWidget *parent, const QColor &forumColour,
+                            const QColor &offerColour)
+{
+    return {
+        makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform, parent, forumColour,
+                   true),
+        makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform, parent, offerColour),
+        makeBanner(Banner::FullBrand, QStringLiteral("lblFullBrand"), platform, parent,
+                   offerColour)};
+}
+
 } // namespace orbelle

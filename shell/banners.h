@@ -28,4 +28,14 @@ SitePage bannerPage(Banner banner);
 LinkLabel *makeBanner(Banner banner, const QString &objectName, Platform &platform, QWidget *parent,
                       const QColor &colour = QColor(0x00, 0x00, 0x80), bool underline = false);
 
+// Label61 (the forum line, underlined), lblCobrand and lblFullBrand: the links
+// every tool window carries.
+struct ToolBanners {
+    LinkLabel *forum;
+    LinkLabel *coBrand;
+    LinkLabel *fullBrand;
+};
+ToolBanners makeToolBanners(Platform &platform, QWidget *parent, const QColor &forumColour,
+                            const QColor &offerColour);
+
 } // namespace orbelle

@@ -56,6 +56,15 @@ QAction *ToolWindow::addMenuAction(QMenu *menu, const QString &objectName, const
     return action;
 }
 
+void ToolWindow::finishMenus(QMenu *file, UpdateCaption updateCaption, const QString &makeMoneyName,
+                             const HelpMenuNames &helpNames)
+{
+    connect(addMenuAction(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &QWidget::close);
+    addHelpMenu(menuBar(), this, platform(), updateCaption, helpNames);
+    addMakeMoneyEntry(menuBar(), makeMoneyName, platform());
+}
+
 void ToolWindow::closeEvent(QCloseEvent *event)
 {
     m_context.windows.forget(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "helpmenu.h"
 #include "toolcontext.h"
 
 #include <QMainWindow>
@@ -31,6 +32,10 @@ protected:
     // Menus every tool window shares; the caller adds its own entries first.
     QMenu *addFileMenu();
     QAction *addMenuAction(QMenu *menu, const QString &objectName, const QString &caption);
+    // What every tool window's menus end with: File > "E&xit" (mnuExit), the
+    // Help menu and the switched-off "Make Money &Online" entry.
+    void finishMenus(QMenu *file, UpdateCaption updateCaption, const QString &makeMoneyName,
+                     const HelpMenuNames &helpNames = {});
 
     void closeEvent(QCloseEvent *event) override;
 

@@ -6,7 +6,6 @@
 #include "shell/birthentrypanel.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
-#include "shell/helpmenu.h"
 #include "shell/launcherpanel.h"
 #include "shell/linklabel.h"
 #include "shell/suitestate.h"
@@ -64,12 +63,7 @@ HealthInputWindow::HealthInputWindow(ToolContext &context)
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     const QColor linkColour(0x99, 0xFF, 0x99);
-    LinkLabel *forum = makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform(), central,
-                                  kYellow, true);
-    LinkLabel *coBrand =
-        makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform(), central, linkColour);
-    LinkLabel *fullBrand = makeBanner(Banner::FullBrand, QStringLiteral("lblFullBrand"), platform(),
-                                      central, linkColour);
+    const ToolBanners banners = makeToolBanners(platform(), central, kYellow, linkColour);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(next);
@@ -84,9 +78,9 @@ HealthInputWindow::HealthInputWindow(ToolContext &context)
     layout->addWidget(entry());
     layout->addLayout(buttons);
     layout->addSpacing(6);
-    layout->addWidget(forum);
-    layout->addWidget(coBrand);
-    layout->addWidget(fullBrand);
+    layout->addWidget(banners.forum);
+    layout->addWidget(banners.coBrand);
+    layout->addWidget(banners.fullBrand);
     central->setFixedWidth(620);
 
     QMenu *file = addFileMenu();
@@ -96,10 +90,7 @@ HealthInputWindow::HealthInputWindow(ToolContext &context)
     connect(
         addMenuAction(file, QStringLiteral("mnuNext"), QStringLiteral("Get My &Health Reading")),
         &QAction::triggered, this, &InputWindow::requestReading);
-    connect(addMenuAction(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &QWidget::close);
-    addHelpMenu(menuBar(), this, platform(), UpdateCaption::KeyOnUpdate);
-    addMakeMoneyEntry(menuBar(), QStringLiteral("mnuMakeMoney"), platform());
+    finishMenus(file, UpdateCaption::KeyOnUpdate, QStringLiteral("mnuMakeMoney"));
 }
 
 void HealthInputWindow::makeReading()

@@ -5,7 +5,6 @@
 #include "shell/banners.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
-#include "shell/helpmenu.h"
 #include "shell/linklabel.h"
 #include "shell/siteaddresses.h"
 #include "shell/suitestate.h"
@@ -70,12 +69,7 @@ HealthReadingWindow::HealthReadingWindow(ToolContext &context, QWidget *inputWin
     connect(print, &QPushButton::clicked, this, &HealthReadingWindow::openReport);
     connectBackAndExit(back, exit);
 
-    LinkLabel *forum = makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform(), central,
-                                  kYellow, true);
-    LinkLabel *coBrand =
-        makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform(), central, kLinkGreen);
-    LinkLabel *fullBrand = makeBanner(Banner::FullBrand, QStringLiteral("lblFullBrand"), platform(),
-                                      central, kLinkGreen);
+    const ToolBanners banners = makeToolBanners(platform(), central, kYellow, kLinkGreen);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -87,10 +81,10 @@ HealthReadingWindow::HealthReadingWindow(ToolContext &context, QWidget *inputWin
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(12, 10, 12, 10);
     layout->addWidget(tabs, 1);
-    layout->addWidget(forum);
+    layout->addWidget(banners.forum);
     layout->addLayout(buttons);
-    layout->addWidget(coBrand);
-    layout->addWidget(fullBrand);
+    layout->addWidget(banners.coBrand);
+    layout->addWidget(banners.fullBrand);
     central->setFixedSize(940, 770);
 
     QMenu *file = addFileMenu();
@@ -98,10 +92,7 @@ HealthReadingWindow::HealthReadingWindow(ToolContext &context, QWidget *inputWin
             &QAction::triggered, this, &HealthReadingWindow::openReport);
     connect(addMenuAction(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
             &QAction::triggered, this, &ReadingWindow::goBack);
-    connect(addMenuAction(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &QWidget::close);
-    addHelpMenu(menuBar(), this, platform(), UpdateCaption::KeyOnCheck);
-    addMakeMoneyEntry(menuBar(), QStringLiteral("mnuMakeMoney"), platform());
+    finishMenus(file, UpdateCaption::KeyOnCheck, QStringLiteral("mnuMakeMoney"));
 }
 
 QLabel *HealthReadingWindow::value(const char *objectName, const QColor &colour, QWidget *parent)

@@ -7,7 +7,6 @@
 #include "shell/birthentrypanel.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
-#include "shell/helpmenu.h"
 #include "shell/launcherpanel.h"
 #include "shell/linklabel.h"
 #include "shell/suitestate.h"
@@ -50,8 +49,9 @@ PlanetSignInputWindow::PlanetSignInputWindow(ToolContext &context, const PlanetS
             openOnClick(dateCaption, sitePageUrl(SitePage::FullBranding), platform());
     }
 
-    QFrame *frame2 = style::makeForumPanel(platform(), central);
-    QFrame *frame5 = style::makeOffersPanel(platform(), central);
+    const style::BannerPanels panels = style::makeBannerPanels(platform(), central);
+    QFrame *frame2 = panels.forum;
+    QFrame *frame5 = panels.offers;
     QPushButton *exit = makeButton("cmdExit", QStringLiteral("&Exit"), frame5);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     static_cast<QVBoxLayout *>(frame5->layout())->insertWidget(0, exit, 0, Qt::AlignHCenter);
@@ -67,10 +67,7 @@ PlanetSignInputWindow::PlanetSignInputWindow(ToolContext &context, const PlanetS
     connect(
         addMenuAction(file, QLatin1String(tool.readingMenu), QString::fromUtf8(tool.readingButton)),
         &QAction::triggered, this, &InputWindow::requestReading);
-    connect(addMenuAction(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &QWidget::close);
-    addHelpMenu(menuBar(), this, platform(), UpdateCaption::KeyOnUpdate);
-    addMakeMoneyEntry(menuBar(), QStringLiteral("mnuMakeMoneyOnline"), platform());
+    finishMenus(file, UpdateCaption::KeyOnUpdate, QStringLiteral("mnuMakeMoneyOnline"));
 }
 
 void PlanetSignInputWindow::makeReading()

@@ -4,7 +4,6 @@
 #include "shell/banners.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
-#include "shell/helpmenu.h"
 #include "shell/linklabel.h"
 
 #include <QFrame>
@@ -58,8 +57,9 @@ PlanetSignReadingWindow::PlanetSignReadingWindow(ToolContext &context, const Pla
     buttons->addWidget(exit);
     buttons->addStretch();
 
-    QFrame *frame2 = style::makeForumPanel(platform(), central);
-    QFrame *frame5 = style::makeOffersPanel(platform(), central);
+    const style::BannerPanels panels = style::makeBannerPanels(platform(), central);
+    QFrame *frame2 = panels.forum;
+    QFrame *frame5 = panels.offers;
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(14, 12, 14, 12);
@@ -72,11 +72,8 @@ PlanetSignReadingWindow::PlanetSignReadingWindow(ToolContext &context, const Pla
     QMenu *file = addFileMenu();
     connect(addMenuAction(file, QStringLiteral("mnuFileBack"), QStringLiteral("&Back")),
             &QAction::triggered, this, &ReadingWindow::goBack);
-    connect(addMenuAction(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &QWidget::close);
-    addHelpMenu(menuBar(), this, platform(), UpdateCaption::KeyOnCheck,
+    finishMenus(file, UpdateCaption::KeyOnCheck, QStringLiteral("mnuMakeMoneyOnline"),
                 {QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")});
-    addMakeMoneyEntry(menuBar(), QStringLiteral("mnuMakeMoneyOnline"), platform());
 }
 
 void PlanetSignReadingWindow::showSign(const QString &sign)

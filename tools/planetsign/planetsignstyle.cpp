@@ -18,24 +18,16 @@ QFrame *makePanel(const char *objectName, QWidget *parent)
     return panel;
 }
 
-QFrame *makeForumPanel(Platform &platform, QWidget *parent)
+BannerPanels makeBannerPanels(Platform &platform, QWidget *parent)
 {
-    QFrame *panel = makePanel("Frame2", parent);
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(makeBanner(Banner::ForumLine, QStringLiteral("Label61"), platform, panel,
-                                 kHighlight, true));
-    return panel;
-}
-
-QFrame *makeOffersPanel(Platform &platform, QWidget *parent)
-{
-    QFrame *panel = makePanel("Frame5", parent);
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(
-        makeBanner(Banner::CoBrand, QStringLiteral("lblCobrand"), platform, panel, kLink));
-    layout->addWidget(
-        makeBanner(Banner::FullBrand, QStringLiteral("lblFullBrand"), platform, panel, kLink));
-    return panel;
+    const ToolBanners banners = makeToolBanners(platform, parent, kHighlight, kLink);
+    QFrame *forum = makePanel("Frame2", parent);
+    (new QVBoxLayout(forum))->addWidget(banners.forum);
+    QFrame *offers = makePanel("Frame5", parent);
+    auto *layout = new QVBoxLayout(offers);
+    layout->addWidget(banners.coBrand);
+    layout->addWidget(banners.fullBrand);
+    return {forum, offers};
 }
 
 } // namespace orbelle::planetsign::style

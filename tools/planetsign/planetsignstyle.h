@@ -19,9 +19,12 @@ inline const QColor kLink{0xA0, 0xD8, 0xFF};
 
 // The framed panels both windows are made of.
 QFrame *makePanel(const char *objectName, QWidget *parent);
-// Frame2 with the forum line Label61.
-QFrame *makeForumPanel(Platform &platform, QWidget *parent);
-// Frame5 with lblCobrand and lblFullBrand, in a vertical layout.
-QFrame *makeOffersPanel(Platform &platform, QWidget *parent);
+// Frame2 holds the forum line Label61; Frame5 holds lblCobrand and
+// lblFullBrand in a vertical layout, to which a window may add its own.
+struct BannerPanels {
+    QFrame *forum;  // Frame2
+    QFrame *offers; // Frame5
+};
+BannerPanels makeBannerPanels(Platform &platform, QWidget *parent);
 
 } // namespace orbelle::planetsign::style
